@@ -16,7 +16,8 @@ extern const long double PmDec[StarCount];    // seconds of arc per year
 // Apparent right ascension and declination of date (radians) of star index at
 // the GMT date year, month, day (day may carry a fraction).  The right
 // ascension is not reduced to [0, 2*pi); it stays within a few degrees of the
-// catalogue value.
+// catalogue value.  An index outside 0..StarCount-1 names no star: both
+// outputs are set to 0 and the catalogue is not read.
 void StarPosition(int index, long double year, long double month,
                   long double day, long double& rightAscension,
                   long double& declination);
