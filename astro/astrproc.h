@@ -21,6 +21,7 @@
 #include <string>
 
 #include "astro/constants.h"
+#include "astro/delta_t.h"
 #include "astro/nutation.h"
 #include "astro/solar_theory.h"
 

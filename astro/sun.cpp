@@ -5,16 +5,6 @@
 
 using namespace astro;
 
-namespace {
-
-// Delta T = ET - UT in minutes of time, as a quadratic in T0 (centuries from
-// JD 2415020.0 to 0h of the date): about 1.27 minutes in 1999.
-long double DeltaTMinutes(long double T0) {
-  return 1.2053 * T0 + (-0.41) + 0.4992 * T0 * T0;
-}
-
-}  // namespace
-
 void SunPosition(long double year, long double month, long double day,
                  long double hour, long double minute, long double second,
                  long double& ra, long double& dec, long double& sd) {

@@ -15,13 +15,6 @@ using namespace astro;
 
 namespace {
 
-// Delta T = ET - UT in minutes of time, a quadratic in T0, the Julian
-// centuries from JD 2415020.0 to the date (no time of day).  Negative for T0
-// between about -2.7 and 0.3, that is before about 1930.
-long double DeltaTMinutes(long double T0) {
-  return 1.2053 * T0 - 0.41 + 0.4992 * (T0 * T0);
-}
-
 long double Sine(long double x) { return std::sin(static_cast<double>(x)); }
 long double Cosine(long double x) { return std::cos(static_cast<double>(x)); }
 

@@ -93,3 +93,24 @@ TEST(EquationOfTime, StaysBelowSeventeenMinutesAllYear) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DeltaT, MatchesTheTheorysQuadratic) {
+  // 1999 January 1: about 1.27 minutes; 2000 January 1: 1.2944698 minutes;
+  // 1850 June 15: -0.8846306 minutes (negative before about 1930).
+  const struct {
+    long double jd;
+    double minutes, tolerance;
+  } cases[] = {
+      {2451179.5L, 1.27, 0.005},
+      {2451544.5L, 1.2944698, 5e-8},
+      {JulianDay(1850, 6, 15), -0.8846306, 5e-8},
+  };
+  for (const auto& c : cases) {
+    const long double T0 = (c.jd - astro::kJD1900) * astro::kInv36525;
+    EXPECT_NEAR(static_cast<double>(astro::DeltaTMinutes(T0)), c.minutes, c.tolerance);
+  }
+}
+
+}  // namespace
