@@ -7,7 +7,8 @@
 // item index, the new state and a permission flag that starts set; after the
 // handlers return, the list applies the new state if the flag is still set.
 // setCheckedSilently() changes a check mark from the program without
-// emitting changing().
+// emitting changing().  The arrow keys (and Home, End, Page Up, Page Down)
+// move the current item, and the list scrolls to keep it in view.
 #ifndef VELMOOR_APP_WIDGETS_STAR_CHECK_LIST_H
 #define VELMOOR_APP_WIDGETS_STAR_CHECK_LIST_H
 
@@ -45,12 +46,20 @@ class TStarCheckList : public QAbstractScrollArea {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void requestToggle(int index);
   void updateScrollBar();
+  int indexAt(const QPoint& viewportPos) const;
+  QRect captionRect(int index) const;
+  void ensureVisible(int index);
+  void repaintItem(int index);
 
   QStringList captions_;
   QVector<bool> checked_;
