@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QScrollArea>
 #include <QTableWidget>
 #include <QToolButton>
@@ -41,6 +42,23 @@ const QColor kMaroon(128, 0, 0);
 const QColor kOlive(128, 128, 0);
 const QColor kSilver(192, 192, 192);
 const QColor kPurple(64, 0, 128);  // fixed cells of the line-of-position grid
+
+// Stand-ins for families of the design that a system may lack, each of
+// similar shape and width.  Without them the font matcher may settle on a
+// symbol font: a display face such as Impact can come out as dingbats.
+void InstallFontSubstitutes() {
+  static const bool installed = [] {
+    QFont::insertSubstitutions(
+        QStringLiteral("Impact"),
+        {QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("Liberation Sans Narrow"),
+         QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Century Gothic"),
+        {QStringLiteral("URW Gothic"), QStringLiteral("DejaVu Sans")});
+    return true;
+  }();
+  (void)installed;
+}
 
 enum FontStyle { kPlain = 0, kBold = 1, kItalic = 2 };
 
@@ -148,6 +166,7 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name, const QRect& rect,
   grid->setFocusPolicy(Qt::ClickFocus);
   grid->setShowGrid(true);
   grid->setWordWrap(false);
+  grid->setTextElideMode(Qt::ElideNone);
   SetTextColor(grid, kWhite);
   SetBackground(grid, kBlue);
   for (int r = 0; r < rows; ++r) {
@@ -170,6 +189,7 @@ TMainForm::TMainForm(TClock clock, QWidget* parent)
     : QMainWindow(parent), FClock(std::move(clock)) {
   // The update cycles inside FormCreate reach the window through MainForm.
   MainForm = this;
+  InstallFontSubstitutes();
   SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
   CreateControls();
   ConnectHandlers();
@@ -325,6 +345,8 @@ void TMainForm::CreateInputGroup() {
   Memo1->setFocusPolicy(Qt::ClickFocus);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // A narrow inner margin, so that the five lines fit the box.
+  Memo1->document()->setDocumentMargin(1);
   Memo1->setPlainText(QString::fromUtf8(
       "Input Latitude or Longitude in format \n"
       ": +/-DD.MMd \n"
