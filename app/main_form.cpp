@@ -23,8 +23,16 @@
 #include "app/fields/input_fields.h"
 #include "astro/astrproc.h"
 
+#ifdef VELMOOR_HAVE_WIDGETS
+#include "app/widgets/pictures.h"
+#endif
+
 
 TMainForm* MainForm = nullptr;
+#ifdef VELMOOR_HAVE_WIDGETS
+TAboutBox* AboutBox = nullptr;
+THelpBox* HelpBox = nullptr;
+#endif
 
 std::time_t SystemClock() { return std::time(nullptr); }
 
@@ -208,6 +216,9 @@ void TMainForm::CreateControls() {
   setWindowTitle(QStringLiteral("Velmoor"));
   setFont(PixelFont("MS Sans Serif", 11));
   setGeometry(144, 87, 605, 474);
+#ifdef VELMOOR_HAVE_WIDGETS
+  setWindowIcon(VelmoorIcon());
+#endif
 
   // The client area scrolls over 800 x 600; its scroll bars are switched on
   // only when the window is resized below that.
@@ -447,6 +458,12 @@ void TMainForm::CreateButtons() {
   };
   BitBtn1 = makeButton("BitBtn1", QRect(558, 153, 63, 186), "About");
   BitBtn2 = makeButton("BitBtn2", QRect(560, 356, 63, 129), "Help");
+#ifdef VELMOOR_HAVE_WIDGETS
+  BitBtn1->setIcon(AboutButtonIcon());
+  BitBtn1->setIconSize(QSize(16, 16));
+  BitBtn2->setIcon(HelpButtonIcon());
+  BitBtn2->setIconSize(QSize(30, 41));
+#endif
 }
 
 void TMainForm::SetTabOrder() {

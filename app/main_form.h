@@ -142,6 +142,15 @@ class TMainForm : public QMainWindow, public TAlmanacState {
 // The one main window, set as soon as its object exists.
 extern TMainForm* MainForm;
 
+#ifdef VELMOOR_HAVE_WIDGETS
+class TAboutBox;
+class THelpBox;
+
+// The About and Help dialogs, created hidden after the main window.
+extern TAboutBox* AboutBox;
+extern THelpBox* HelpBox;
+#endif
+
 // The Sun and Aries step of the update cycle: stores the GHA of Aries and the
 // Sun's place in MainForm's state and writes the Aries and Sun boxes.
 void ShowSunAndAries();
