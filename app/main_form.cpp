@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QColor>
+#include <QFocusEvent>
 #include <QFont>
 #include <QFrame>
 #include <QGroupBox>
@@ -24,6 +25,8 @@
 #include "astro/astrproc.h"
 
 #ifdef VELMOOR_HAVE_WIDGETS
+#include "app/widgets/about_box.h"
+#include "app/widgets/help_box.h"
 #include "app/widgets/pictures.h"
 #endif
 
@@ -205,6 +208,7 @@ TMainForm::TMainForm(TClock clock, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
+  FDestroying = true;
   if (MainForm == this) MainForm = nullptr;
 }
 
@@ -491,6 +495,42 @@ void TMainForm::ConnectHandlers() {
     const TChangeHandler run = handler;
     connect(edit, &QLineEdit::textEdited, this, [this, run] { (this->*run)(); });
   }
+
+  // Leaving a field is seen as its focus-out event.
+  const std::pair<QLineEdit*, TChangeHandler> exits[] = {
+      {YearInput, &TMainForm::YearInputExit},
+      {MonthInput, &TMainForm::MonthInputExit},
+      {DayInput, &TMainForm::DayInputExit},
+      {GMTInput, &TMainForm::GMTInputExit},
+      {Latitude, &TMainForm::LatitudeExit},
+      {Longitude, &TMainForm::LongitudeExit},
+  };
+  for (const auto& [edit, handler] : exits) {
+    FExitHandlers.insert(edit, handler);
+    edit->installEventFilter(this);
+  }
+
+#ifdef VELMOOR_HAVE_WIDGETS
+  connect(StarList, &TStarCheckList::changing, this,
+          &TMainForm::StarListChanging);
+#endif
+  connect(BitBtn1, &QToolButton::clicked, this, &TMainForm::BitBtn1Click);
+  connect(BitBtn2, &QToolButton::clicked, this, &TMainForm::BitBtn2Click);
+}
+
+// A field is left when the focus moves to another control of the window;
+// the window losing activation or a field's own context menu is no exit.
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut && !FDestroying) {
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    const auto handler = FExitHandlers.constFind(watched);
+    if (handler != FExitHandlers.constEnd() &&
+        reason != Qt::ActiveWindowFocusReason &&
+        reason != Qt::PopupFocusReason) {
+      (this->*handler.value())();
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------------------
@@ -536,6 +576,104 @@ void TMainForm::LatitudeChange() {
 void TMainForm::LongitudeChange() {
   FLongitude = ParsePositionText(Longitude->text().toStdString(),
                                  PositionAxis::kLongitude, DecimalSeparator());
+}
+
+// ---------------------------------------------------------------------------
+// Exit handlers
+
+// The three date fields share one exit: the cycle first, since it may roll
+// the date over, then the date as it now stands.
+void TMainForm::YearInputExit() {
+  UpdateAlmanac();
+  SetEditText(DayInput, FromStd(TwoDigitFieldText(FDay)));
+  SetEditText(MonthInput, FromStd(TwoDigitFieldText(FMonth)));
+  SetEditText(YearInput, FromStd(YearFieldText(FYear)));
+}
+
+void TMainForm::MonthInputExit() { YearInputExit(); }
+
+void TMainForm::DayInputExit() { YearInputExit(); }
+
+void TMainForm::GMTInputExit() {
+  SetEditText(GMTInput, FromStd(GMTFieldText(FHour, FMinute, FSecond)));
+  UpdateAlmanac();
+}
+
+void TMainForm::LatitudeExit() {
+  SetEditText(Latitude,
+              FromStd(PositionFieldText(FLatitude, PositionAxis::kLatitude)));
+  UpdateAlmanac();
+}
+
+void TMainForm::LongitudeExit() {
+  SetEditText(Longitude,
+              FromStd(PositionFieldText(FLongitude, PositionAxis::kLongitude)));
+  UpdateAlmanac();
+}
+
+// ---------------------------------------------------------------------------
+// Star selection
+
+void TMainForm::StarListChanging(int /*index*/, bool newChecked,
+                                 bool* /*allow*/) {
+#ifdef VELMOOR_HAVE_WIDGETS
+  // The item being toggled is the list's current item.
+  const int k = StarList->currentIndex();
+  if (newChecked) {
+    FSelStars[SelCounter] = k;
+    ++SelCounter;
+    if (SelCounter > 3) {
+      // A fourth star: the oldest one is unchecked and leaves the queue.
+      StarList->setCheckedSilently(FSelStars[0], false);
+      FSelStars[0] = FSelStars[1];
+      FSelStars[1] = FSelStars[2];
+      FSelStars[2] = FSelStars[3];
+      FSelStars[3] = 0;
+      SelCounter = 3;
+    }
+  } else {
+    --SelCounter;
+    // Remove k; the later stars move up and the freed slots hold 0.
+    for (int i = 0; i < 3; ++i) {
+      if (FSelStars[i] == k) {
+        for (int j = i; j < 3; ++j) FSelStars[j] = FSelStars[j + 1];
+      }
+    }
+  }
+  FSelCount = SelCounter;
+  UpdateAlmanac();
+#else
+  (void)newChecked;
+#endif
+}
+
+// ---------------------------------------------------------------------------
+// Dialogs and resizing
+
+void TMainForm::BitBtn1Click() {
+#ifdef VELMOOR_HAVE_WIDGETS
+  if (AboutBox != nullptr) AboutBox->exec();
+#endif
+}
+
+void TMainForm::BitBtn2Click() {
+#ifdef VELMOOR_HAVE_WIDGETS
+  if (HelpBox != nullptr) HelpBox->exec();
+#endif
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FormResize();
+}
+
+// A bar that is offered appears when the 800 x 600 client range does not fit.
+void TMainForm::FormResize() {
+  const QRect outer = frameGeometry();
+  ClientArea->setHorizontalScrollBarPolicy(
+      outer.width() < 800 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  ClientArea->setVerticalScrollBarPolicy(
+      outer.height() < 600 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
 // ---------------------------------------------------------------------------

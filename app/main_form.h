@@ -68,6 +68,27 @@ class TMainForm : public QMainWindow, public TAlmanacState {
   void LatitudeChange();
   void LongitudeChange();
 
+  // Exit handlers of the input fields: the update cycle and the field's text
+  // rewritten in its canonical form.
+  void YearInputExit();
+  void MonthInputExit();
+  void DayInputExit();
+  void GMTInputExit();
+  void LatitudeExit();
+  void LongitudeExit();
+
+  // A star is about to be checked or unchecked: the queue of at most three
+  // stars is updated and the update cycle runs.
+  void StarListChanging(int index, bool newChecked, bool* allow);
+
+  // The About and Help buttons show their dialogs modally.
+  void BitBtn1Click();
+  void BitBtn2Click();
+
+  // The scroll bars of the client area are offered only while the window is
+  // narrower than 800 or lower than 600 pixels.
+  void FormResize();
+
   // Controls, each with its own name as object name.
   QScrollArea* ClientArea = nullptr;  // the scrolled 800 x 600 client area
   QFrame* Bevel1 = nullptr;
@@ -118,6 +139,10 @@ class TMainForm : public QMainWindow, public TAlmanacState {
   QToolButton* BitBtn1 = nullptr;
   QToolButton* BitBtn2 = nullptr;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   using TChangeHandler = void (TMainForm::*)();
 
@@ -136,7 +161,13 @@ class TMainForm : public QMainWindow, public TAlmanacState {
 
   TClock FClock;
   int FUpdateCount = 0;
+  // Running count of the star queue, copied into FSelCount by each change.
+  int SelCounter = 0;
+  // Set while the window is being destroyed: focus changes then run no
+  // exit handler.
+  bool FDestroying = false;
   QHash<QLineEdit*, TChangeHandler> FChangeHandlers;
+  QHash<QObject*, TChangeHandler> FExitHandlers;
 };
 
 // The one main window, set as soon as its object exists.

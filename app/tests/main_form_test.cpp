@@ -6,16 +6,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QScrollArea>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <ctime>
 #include <string>
 #include <vector>
 
 #include "app/main_form.h"
+#include "app/widgets/about_box.h"
+#include "app/widgets/help_box.h"
 #include "astro/astrproc.h"
 #include "astro/constants.h"
 #include "moon/moon.h"
@@ -213,6 +217,15 @@ class MainFormTest : public QObject {
   void textWriteRule();
   void typingRunsTheChangeHandler();
   void dayBeyondItsMonthRollsOver();
+  void leavingAFieldRewritesIt_data();
+  void leavingAFieldRewritesIt();
+  void leavingTheLongitudeAfterStartUp();
+  void leavingTheDayRollsTheDateOver();
+  void starsFollowTheDateInTheSameCycle();
+  void starListQueue_data();
+  void starListQueue();
+  void buttonsShowTheDialogs();
+  void resizingSwitchesTheScrollBars();
   void layoutOfTheControls_data();
   void layoutOfTheControls();
   void gridsAndMemo();
@@ -343,7 +356,8 @@ void MainFormTest::starRows_data() {
 }
 
 // The queue is filled directly; after a cycle of three stars the rows of a
-// shorter queue must be blank again.
+// shorter queue must be blank again.  The second cycle is for the next day,
+// so that stars placed with the previous cycle's Aries would show.
 void MainFormTest::starRows() {
   QFETCH(std::vector<int>, queue);
   TMainForm form(ClockAt(kExample));
@@ -355,8 +369,9 @@ void MainFormTest::starRows() {
   for (int i = 0; i < 4; ++i) form.FSelStars[i] = 0;
   for (std::size_t i = 0; i < queue.size(); ++i) form.FSelStars[i] = queue[i];
   form.FSelCount = static_cast<int>(queue.size());
+  form.FDay = 6;
   form.UpdateAlmanac();
-  CheckOutputs(form, Expect(2026, 3, 5, 7, 4, 9, 53.3, 14.3, queue));
+  CheckOutputs(form, Expect(2026, 3, 6, 7, 4, 9, 53.3, 14.3, queue));
 }
 
 void MainFormTest::textWriteRule() {
@@ -439,6 +454,220 @@ void MainFormTest::dayBeyondItsMonthRollsOver() {
   CheckOutputs(form, rolled);
   // The same instant entered as 3 March gives the same texts.
   CheckOutputs(form, Expect(2026, 3, 3, 7, 4, 9, 53.3, 14.3, {}));
+}
+
+void MainFormTest::leavingAFieldRewritesIt_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("shown");
+  QTest::addColumn<int>("cycles");
+
+  // Date fields: one cycle on leaving.  GMT: one cycle per keystroke, then
+  // one for the rewritten text and one more.  Position: one on leaving.
+  QTest::newRow("year emptied") << "YearInput" << "" << " 1900" << 1;
+  QTest::newRow("year 2051") << "YearInput" << "2051" << " 2050" << 1;
+  QTest::newRow("year 1998") << "YearInput" << "1998" << " 1998" << 1;
+  QTest::newRow("month 13") << "MonthInput" << "13" << " 12" << 1;
+  QTest::newRow("month 7") << "MonthInput" << "7" << " 07" << 1;
+  QTest::newRow("day 4") << "DayInput" << "4" << " 04" << 1;
+  QTest::newRow("GMT 25:61:61") << "GMTInput" << "25:61:61" << " 23:59:59"
+                                << 8 + 2;
+  QTest::newRow("GMT 1") << "GMTInput" << "1" << "01:04:09" << 1 + 2;
+  QTest::newRow("GMT canonical") << "GMTInput" << "09:05:07" << "09:05:07"
+                                 << 8 + 1;
+  QTest::newRow("latitude -22.347")
+      << "Latitude" << "-22.347" << QString::fromUtf8("  22\u00B0 34.7' S") << 1;
+  QTest::newRow("latitude 0")
+      << "Latitude" << "0" << QString::fromUtf8("  00\u00B0 00.0' S") << 1;
+  QTest::newRow("longitude 5.3")
+      << "Longitude" << "5.3" << QString::fromUtf8(" 005\u00B0 30.0' E") << 1;
+  QTest::newRow("longitude -120")
+      << "Longitude" << "-120" << QString::fromUtf8("   120\u00B0 00.0' W") << 1;
+}
+
+// The user replaces a field's text and tabs on: the exit handler rewrites it
+// and the outputs are those of the new state.
+void MainFormTest::leavingAFieldRewritesIt() {
+  QFETCH(QString, field);
+  QFETCH(QString, typed);
+  QFETCH(QString, shown);
+  QFETCH(int, cycles);
+  TMainForm form(ClockAt(kExample));
+  form.show();
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  auto* edit = form.findChild<QLineEdit*>(field);
+  QVERIFY(edit != nullptr);
+  edit->setFocus();
+  QCOMPARE(QApplication::focusWidget(), edit);
+
+  const int before = form.UpdateCount();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, typed);
+  QTest::keyClick(edit, Qt::Key_Tab);
+  QVERIFY(QApplication::focusWidget() != edit);
+
+  QCOMPARE(edit->text(), shown);
+  // Deleting the old text is one more change of the GMT field.
+  const int deleteCycles = field == "GMTInput" ? 1 : 0;
+  QCOMPARE(form.UpdateCount() - before, cycles + deleteCycles);
+  CheckOutputs(form, Expect(form.FYear, form.FMonth, form.FDay, form.FHour,
+                            form.FMinute, form.FSecond, form.FLatitude,
+                            form.FLongitude, {}));
+}
+
+// The start-up text has one blank before 014, the exit form two.
+void MainFormTest::leavingTheLongitudeAfterStartUp() {
+  TMainForm form(ClockAt(kExample));
+  form.show();
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  form.Longitude->setFocus();
+  const int before = form.UpdateCount();
+  QTest::keyClick(form.Longitude, Qt::Key_Tab);
+  QCOMPARE(form.Longitude->text(), QString::fromUtf8("  014\u00B0 30.0' E"));
+  QCOMPARE(form.FLongitude, 14.3);
+  QCOMPARE(form.UpdateCount() - before, 1);
+}
+
+// 29 February 1900 is accepted by the day field; leaving it, the cycle rolls
+// it over to 1 March and all three date fields show the new date.
+void MainFormTest::leavingTheDayRollsTheDateOver() {
+  TMainForm form(ClockAt(kExample));
+  form.SetEditText(form.YearInput, QStringLiteral(" 1900"));
+  form.SetEditText(form.MonthInput, QStringLiteral(" 02"));
+  form.SetEditText(form.DayInput, QStringLiteral(" 29"));
+  QCOMPARE(form.FDay, 29.0L);
+  const int before = form.UpdateCount();
+  form.DayInputExit();
+  QCOMPARE(form.UpdateCount() - before, 1);
+  QCOMPARE(form.DayInput->text(), QStringLiteral(" 01"));
+  QCOMPARE(form.MonthInput->text(), QStringLiteral(" 03"));
+  QCOMPARE(form.YearInput->text(), QStringLiteral(" 1900"));
+  QCOMPARE(form.FDay, 1.0L);
+  QCOMPARE(form.FMonth, 3.0L);
+  CheckOutputs(form, Expect(1900, 2, 29, 7, 4, 9, 53.3, 14.3, {}));
+}
+
+// A new date moves a star's altitude and azimuth in the very cycle that
+// shows the new Aries.
+void MainFormTest::starsFollowTheDateInTheSameCycle() {
+  TMainForm form(ClockAt(kExample));
+  form.FSelStars[0] = 52;
+  form.FSelStars[1] = 12;
+  form.FSelCount = 2;
+  form.UpdateAlmanac();
+  const QString before = Cell(form.LOPGrid, 2, 3);
+  form.SetEditText(form.DayInput, QStringLiteral(" 06"));
+  form.DayInputExit();
+  QVERIFY(Cell(form.LOPGrid, 2, 3) != before);
+  CheckOutputs(form, Expect(2026, 3, 6, 7, 4, 9, 53.3, 14.3, {52, 12}));
+}
+
+void MainFormTest::starListQueue_data() {
+  QTest::addColumn<std::vector<int>>("toggles");
+  QTest::addColumn<std::vector<int>>("queue");
+
+  QTest::newRow("one") << std::vector<int>{38} << std::vector<int>{38};
+  QTest::newRow("three in checking order")
+      << std::vector<int>{52, 5, 44} << std::vector<int>{52, 5, 44};
+  QTest::newRow("a fourth drops the oldest")
+      << std::vector<int>{5, 9, 12, 20} << std::vector<int>{9, 12, 20};
+  QTest::newRow("five")
+      << std::vector<int>{5, 9, 12, 20, 30} << std::vector<int>{12, 20, 30};
+  QTest::newRow("uncheck the middle")
+      << std::vector<int>{5, 9, 12, 9} << std::vector<int>{5, 12};
+  QTest::newRow("uncheck the oldest")
+      << std::vector<int>{5, 9, 12, 5} << std::vector<int>{9, 12};
+  QTest::newRow("uncheck and check again")
+      << std::vector<int>{5, 9, 5, 5} << std::vector<int>{9, 5};
+  QTest::newRow("Acamar stays alone")
+      << std::vector<int>{0, 7, 7} << std::vector<int>{0};
+  QTest::newRow("Acamar unchecked last")
+      << std::vector<int>{0, 7, 7, 0} << std::vector<int>{};
+  QTest::newRow("Acamar behind another, other unchecked")
+      << std::vector<int>{7, 0, 7} << std::vector<int>{0};
+  QTest::newRow("last star")
+      << std::vector<int>{56, 0} << std::vector<int>{56, 0};
+}
+
+// Toggles made as the user makes them (current item, space bar): the queue,
+// the check marks and both grids.
+void MainFormTest::starListQueue() {
+  QFETCH(std::vector<int>, toggles);
+  QFETCH(std::vector<int>, queue);
+  TMainForm form(ClockAt(kExample));
+  const int before = form.UpdateCount();
+  for (int k : toggles) {
+    form.StarList->setCurrentIndex(k);
+    QTest::keyClick(form.StarList, Qt::Key_Space);
+  }
+  QCOMPARE(form.UpdateCount() - before, static_cast<int>(toggles.size()));
+  QCOMPARE(form.FSelCount, static_cast<int>(queue.size()));
+  for (int slot = 0; slot < 4; ++slot) {
+    const int want = slot < static_cast<int>(queue.size()) ? queue[slot] : 0;
+    QCOMPARE(form.FSelStars[slot], want);
+  }
+  for (int k = 0; k < StarCount; ++k) {
+    const bool queued = std::find(queue.begin(), queue.end(), k) != queue.end();
+    QVERIFY2(form.StarList->isChecked(k) == queued, qPrintable(QString::number(k)));
+  }
+  CheckOutputs(form, Expect(2026, 3, 5, 7, 4, 9, 53.3, 14.3, queue));
+}
+
+void MainFormTest::buttonsShowTheDialogs() {
+  TMainForm form(ClockAt(kExample));
+  TAboutBox about(&form);
+  THelpBox help(&form);
+  AboutBox = &about;
+  HelpBox = &help;
+
+  struct Case {
+    QToolButton* button;
+    QDialog* dialog;
+  };
+  for (const Case& c : {Case{form.BitBtn1, &about}, Case{form.BitBtn2, &help}}) {
+    bool shownModally = false;
+    QTimer::singleShot(0, c.dialog, [&] {
+      shownModally = QApplication::activeModalWidget() == c.dialog;
+      c.dialog->accept();
+    });
+    const int before = form.UpdateCount();
+    c.button->click();
+    QVERIFY2(shownModally, qPrintable(c.button->objectName()));
+    QVERIFY(!c.dialog->isVisible());
+    QCOMPARE(form.UpdateCount(), before);
+  }
+  AboutBox = nullptr;
+  HelpBox = nullptr;
+}
+
+void MainFormTest::resizingSwitchesTheScrollBars() {
+  TMainForm form(ClockAt(kExample));
+  form.setWindowState(Qt::WindowNoState);
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  struct Case {
+    int width, height;
+    Qt::ScrollBarPolicy horizontal, vertical;
+  };
+  const Case cases[] = {
+      {799, 700, Qt::ScrollBarAsNeeded, Qt::ScrollBarAlwaysOff},
+      {800, 599, Qt::ScrollBarAlwaysOff, Qt::ScrollBarAsNeeded},
+      {640, 480, Qt::ScrollBarAsNeeded, Qt::ScrollBarAsNeeded},
+      {800, 600, Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOff},
+  };
+  // The sizes are those of the whole window, frame included.
+  const QSize frame = form.frameGeometry().size() - form.geometry().size();
+  for (const Case& c : cases) {
+    form.resize(QSize(c.width, c.height) - frame);
+    QTRY_COMPARE(form.frameGeometry().size(), QSize(c.width, c.height));
+    QCOMPARE(form.ClientArea->horizontalScrollBarPolicy(), c.horizontal);
+    QCOMPARE(form.ClientArea->verticalScrollBarPolicy(), c.vertical);
+  }
+  // Too narrow: the fixed layout can be scrolled into view.
+  form.resize(640, 480);
+  QTRY_VERIFY(form.ClientArea->horizontalScrollBar()->isVisible());
+  QVERIFY(form.ClientArea->horizontalScrollBar()->maximum() > 0);
 }
 
 void MainFormTest::layoutOfTheControls_data() {
