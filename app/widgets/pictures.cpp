@@ -9,30 +9,19 @@
 
 namespace {
 
-// A five-pointed star, one point up.
-QPainterPath StarPath(QPointF centre, qreal outer, qreal inner) {
-  QPolygonF points;
-  for (int i = 0; i < 10; ++i) {
+// A star of `points` points, one point up: a five-pointed star, or a
+// four-pointed sparkle for a bright star.
+QPainterPath PointedStarPath(QPointF centre, qreal outer, qreal inner,
+                             int points = 5) {
+  QPolygonF corners;
+  const qreal step = 180.0 / points;
+  for (int i = 0; i < 2 * points; ++i) {
     const qreal radius = i % 2 == 0 ? outer : inner;
-    const qreal angle = qDegreesToRadians(-90.0 + 36.0 * i);
-    points << centre + QPointF(radius * qCos(angle), radius * qSin(angle));
+    const qreal angle = qDegreesToRadians(-90.0 + step * i);
+    corners << centre + QPointF(radius * qCos(angle), radius * qSin(angle));
   }
   QPainterPath path;
-  path.addPolygon(points);
-  path.closeSubpath();
-  return path;
-}
-
-// A four-pointed sparkle for a bright star.
-QPainterPath SparklePath(QPointF centre, qreal outer, qreal inner) {
-  QPolygonF points;
-  for (int i = 0; i < 8; ++i) {
-    const qreal radius = i % 2 == 0 ? outer : inner;
-    const qreal angle = qDegreesToRadians(-90.0 + 45.0 * i);
-    points << centre + QPointF(radius * qCos(angle), radius * qSin(angle));
-  }
-  QPainterPath path;
-  path.addPolygon(points);
+  path.addPolygon(corners);
   path.closeSubpath();
   return path;
 }
@@ -95,7 +84,7 @@ QPixmap VelmoorIconPixmap() {
   p.drawLine(eye, starCentre);
 
   // The star.
-  const QPainterPath star = StarPath(starCentre, 7, 2.8);
+  const QPainterPath star = PointedStarPath(starCentre, 7, 2.8);
   p.setPen(QPen(QColor(120, 80, 0), 0.8));
   p.setBrush(kGold);
   p.drawPath(star);
@@ -117,7 +106,7 @@ QPixmap AboutButtonPicture() {
   p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
   p.setPen(QPen(QColor(120, 80, 0), 0.6));
   p.setBrush(kGold);
-  p.drawPath(StarPath(QPointF(8, 8.6), 6, 2.4));
+  p.drawPath(PointedStarPath(QPointF(8, 8.6), 6, 2.4));
   return pixmap;
 }
 
@@ -219,7 +208,7 @@ QImage AboutPicture() {
     p.drawEllipse(QPointF(dot.x, dot.y), dot.radius, dot.radius);
   }
   p.setBrush(QColor(255, 250, 220));
-  p.drawPath(SparklePath(QPointF(14, 14), 5.5, 1.2));
+  p.drawPath(PointedStarPath(QPointF(14, 14), 5.5, 1.2, 4));
 
   // A crescent Moon and its glitter on the water.
   QPainterPath moon;
