@@ -24,18 +24,14 @@
 #include "app/fields/input_fields.h"
 #include "astro/astrproc.h"
 
-#ifdef VELMOOR_HAVE_WIDGETS
 #include "app/widgets/about_box.h"
 #include "app/widgets/help_box.h"
 #include "app/widgets/pictures.h"
-#endif
 
 
 TMainForm* MainForm = nullptr;
-#ifdef VELMOOR_HAVE_WIDGETS
 TAboutBox* AboutBox = nullptr;
 THelpBox* HelpBox = nullptr;
-#endif
 
 std::time_t SystemClock() { return std::time(nullptr); }
 
@@ -220,9 +216,7 @@ void TMainForm::CreateControls() {
   setWindowTitle(QStringLiteral("Velmoor"));
   setFont(PixelFont("MS Sans Serif", 11));
   setGeometry(144, 87, 605, 474);
-#ifdef VELMOOR_HAVE_WIDGETS
   setWindowIcon(VelmoorIcon());
-#endif
 
   // The client area scrolls over 800 x 600; its scroll bars are switched on
   // only when the window is resized below that.
@@ -293,7 +287,6 @@ void TMainForm::CreateControls() {
 void TMainForm::CreateStarList() {
   auto* layout = new QVBoxLayout(GroupBox1);
   layout->setContentsMargins(2, 2, 2, 2);
-#ifdef VELMOOR_HAVE_WIDGETS
   StarList = new TStarCheckList(GroupBox1);
   StarList->setItemHeight(20);
   StarList->setItems({
@@ -312,9 +305,6 @@ void TMainForm::CreateStarList() {
       "Rigil Kent.", "Sabik",       "Schedar",      "Shaula",
       "Sirius",      "Spica",       "Suhail",       "Vega",
       "Zubenelgeubi"});
-#else
-  StarList = new QWidget(GroupBox1);
-#endif
   StarList->setObjectName(QStringLiteral("StarList"));
   StarList->setFont(PixelFont("MS Sans Serif", 13));
   SetTextColor(StarList, kBlack);
@@ -462,12 +452,10 @@ void TMainForm::CreateButtons() {
   };
   BitBtn1 = makeButton("BitBtn1", QRect(558, 153, 63, 186), "About");
   BitBtn2 = makeButton("BitBtn2", QRect(560, 356, 63, 129), "Help");
-#ifdef VELMOOR_HAVE_WIDGETS
   BitBtn1->setIcon(AboutButtonIcon());
   BitBtn1->setIconSize(QSize(16, 16));
   BitBtn2->setIcon(HelpButtonIcon());
   BitBtn2->setIconSize(QSize(30, 41));
-#endif
 }
 
 void TMainForm::SetTabOrder() {
@@ -510,10 +498,8 @@ void TMainForm::ConnectHandlers() {
     edit->installEventFilter(this);
   }
 
-#ifdef VELMOOR_HAVE_WIDGETS
   connect(StarList, &TStarCheckList::changing, this,
           &TMainForm::StarListChanging);
-#endif
   connect(BitBtn1, &QToolButton::clicked, this, &TMainForm::BitBtn1Click);
   connect(BitBtn2, &QToolButton::clicked, this, &TMainForm::BitBtn2Click);
 }
@@ -616,7 +602,6 @@ void TMainForm::LongitudeExit() {
 
 void TMainForm::StarListChanging(int /*index*/, bool newChecked,
                                  bool* /*allow*/) {
-#ifdef VELMOOR_HAVE_WIDGETS
   // The item being toggled is the list's current item.
   const int k = StarList->currentIndex();
   if (newChecked) {
@@ -642,24 +627,17 @@ void TMainForm::StarListChanging(int /*index*/, bool newChecked,
   }
   FSelCount = SelCounter;
   UpdateAlmanac();
-#else
-  (void)newChecked;
-#endif
 }
 
 // ---------------------------------------------------------------------------
 // Dialogs and resizing
 
 void TMainForm::BitBtn1Click() {
-#ifdef VELMOOR_HAVE_WIDGETS
   if (AboutBox != nullptr) AboutBox->exec();
-#endif
 }
 
 void TMainForm::BitBtn2Click() {
-#ifdef VELMOOR_HAVE_WIDGETS
   if (HelpBox != nullptr) HelpBox->exec();
-#endif
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "app/almanac.h"
+#include "app/widgets/star_check_list.h"
 
 class QFrame;
 class QGroupBox;
@@ -21,13 +22,6 @@ class QScrollArea;
 class QTableWidget;
 class QToolButton;
 class QWidget;
-
-#ifdef VELMOOR_HAVE_WIDGETS
-#include "app/widgets/star_check_list.h"
-using TStarListControl = TStarCheckList;
-#else
-using TStarListControl = QWidget;
-#endif
 
 // The system clock as seconds since the epoch.
 std::time_t SystemClock();
@@ -93,7 +87,7 @@ class TMainForm : public QMainWindow, public TAlmanacState {
   QScrollArea* ClientArea = nullptr;  // the scrolled 800 x 600 client area
   QFrame* Bevel1 = nullptr;
   QGroupBox* GroupBox1 = nullptr;
-  TStarListControl* StarList = nullptr;
+  TStarCheckList* StarList = nullptr;
   QWidget* Panel2 = nullptr;
   QLabel* Label3 = nullptr;
   QGroupBox* GroupBox9 = nullptr;
@@ -173,14 +167,12 @@ class TMainForm : public QMainWindow, public TAlmanacState {
 // The one main window, set as soon as its object exists.
 extern TMainForm* MainForm;
 
-#ifdef VELMOOR_HAVE_WIDGETS
 class TAboutBox;
 class THelpBox;
 
 // The About and Help dialogs, created hidden after the main window.
 extern TAboutBox* AboutBox;
 extern THelpBox* HelpBox;
-#endif
 
 // The Sun and Aries step of the update cycle: stores the GHA of Aries and the
 // Sun's place in MainForm's state and writes the Aries and Sun boxes.
