@@ -7,7 +7,7 @@ VELMOOR_PACKAGES=(
   liberfa-dev
   clang libclang-rt-14-dev
   xvfb xauth
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-urw-base35
 )
 
 velmoor_ensure_packages() {
