@@ -1,5 +1,6 @@
 // The main window: start-up, the update cycle's outputs, the text-write rule
 // and the layout.
+#include <cmath>
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -328,6 +329,11 @@ void MainFormTest::knownInstantTexts() {
            qPrintable(form.EqOfTime->text()));
   QVERIFY(form.EqOfTime->text().endsWith(" sec."));
   QVERIFY(form.SemiDiam->text().endsWith(" '"));
+  // GHA of Aries from the IAU 1982 sidereal time with the equation of the
+  // equinoxes: 269° 05.17'; the theory's equinox lies within 0.03'.
+  const QString aries = form.GHAAries->text();
+  QVERIFY2(aries.startsWith(QString::fromUtf8(" 269\u00B0 05.")), qPrintable(aries));
+  QVERIFY2(std::fabs(aries.mid(6, 5).toDouble() - 5.17) < 0.05, qPrintable(aries));
 
   const char* const starHeader[] = {"Star Name", " SHA ", " Decl. "};
   const char* const lopHeader[] = {"Celestial Body", "  Altitude", "  Azimuth"};
