@@ -1,6 +1,5 @@
 // The main window: start-up, the update cycle's outputs, the text-write rule
 // and the layout.
-#include <cmath>
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -14,6 +13,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 #include <string>
 #include <vector>
