@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "astro/astrproc.h"
+#include "astro/trig.h"
 
 namespace astro {
 
@@ -29,12 +30,6 @@ long double MeanObliquityDegrees(long double T) {
 long double NodeLongitudeDegrees(long double T) {
   return 259.1833 - 1934.142 * T + 0.002078 * (T * T);
 }
-
-namespace {
-// sin and cos of an extended argument through the double functions.
-inline long double Sin(long double x) { return std::sin(static_cast<double>(x)); }
-inline long double Cos(long double x) { return std::cos(static_cast<double>(x)); }
-}  // namespace
 
 Nutation NutationAt(long double T, const MeanElements& el) {
   const long double L = el.sunLongitude;

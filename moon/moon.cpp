@@ -9,14 +9,12 @@
 #include <cmath>
 
 #include "astro/astrproc.h"
+#include "astro/trig.h"
 #include "moon/moon_terms.h"
 
 using namespace astro;
 
 namespace {
-
-long double Sine(long double x) { return std::sin(static_cast<double>(x)); }
-long double Cosine(long double x) { return std::cos(static_cast<double>(x)); }
 
 // Argument of a periodic term, radians: the multipliers times D, M, M', F.
 long double TermArgument(const MoonTerm& t, long double D, long double M,
@@ -70,11 +68,11 @@ MoonEcliptic MoonEclipticPosition(long double year, long double month,
   // Long-period additive corrections, degrees, from the reduced elements.
   // No reduction follows them.
   const long double omega = e.node;
-  const long double A = Sine(DegToRad(51.2 + 20.2 * T));
+  const long double A = Sin(DegToRad(51.2 + 20.2 * T));
   const long double V =
-      0.003964 * Sine(DegToRad(346.56 + 132.87 * T - 0.0091731 * T2));
-  const long double S = Sine(DegToRad(omega));
-  const long double G = -0.0043288 * Sine(DegToRad(omega + 275.05 - 2.3 * T));
+      0.003964 * Sin(DegToRad(346.56 + 132.87 * T - 0.0091731 * T2));
+  const long double S = Sin(DegToRad(omega));
+  const long double G = -0.0043288 * Sin(DegToRad(omega + 275.05 - 2.3 * T));
 
   const long double Lp = e.meanLongitude + 0.000233 * A + V + 0.001964 * S;
   const long double M = DegToRad(e.sunAnomaly - 0.001778 * A);
@@ -93,23 +91,23 @@ MoonEcliptic MoonEclipticPosition(long double year, long double month,
   long double lambda = Lp;
   for (const MoonTerm& t : MoonLongitudeTerms) {
     lambda = lambda + t.coefficient * factor[t.ePower] *
-                          Sine(TermArgument(t, D, M, Mp, F));
+                          Sin(TermArgument(t, D, M, Mp, F));
   }
 
   long double B = 0;
   for (const MoonTerm& t : MoonLatitudeTerms) {
     B = B + t.coefficient * factor[t.ePower] *
-                Sine(TermArgument(t, D, M, Mp, F));
+                Sin(TermArgument(t, D, M, Mp, F));
   }
-  const long double w1 = 0.0004664 * Cosine(omegaRad);
+  const long double w1 = 0.0004664 * Cos(omegaRad);
   const long double w2 =
-      0.0000754 * Cosine(omegaRad + DegToRad(275.05 - 2.3 * T));
+      0.0000754 * Cos(omegaRad + DegToRad(275.05 - 2.3 * T));
   const long double beta = B * (1 - w1 - w2);
 
   long double P = kMoonParallaxConstant;
   for (const MoonTerm& t : MoonParallaxTerms) {
     P = P + t.coefficient * factor[t.ePower] *
-                Cosine(TermArgument(t, D, M, Mp, F));
+                Cos(TermArgument(t, D, M, Mp, F));
   }
 
   return MoonEcliptic{T, lambda, beta, P};
@@ -129,17 +127,17 @@ void MoonPosition(long double year, long double month, long double day,
   const long double lambda = DegToRad(m.longitude);
   const long double beta = DegToRad(m.latitude);
 
-  const long double sinEps = Sine(eps);
-  const long double cosEps = Cosine(eps);
-  const long double sinLambda = Sine(lambda);
-  const long double sinBeta = Sine(beta);
-  const long double cosBeta = Cosine(beta);
+  const long double sinEps = Sin(eps);
+  const long double cosEps = Cos(eps);
+  const long double sinLambda = Sin(lambda);
+  const long double sinBeta = Sin(beta);
+  const long double cosBeta = Cos(beta);
   const long double tanBeta = std::tan(static_cast<double>(beta));
 
   // alpha = atan(y / x), put into the quadrant of (x, y) and then into
   // [0, 2 pi).  The cosine of a double is never exactly 0, so y / x is finite.
   const long double y = sinLambda * cosEps - tanBeta * sinEps;
-  const long double x = Cosine(lambda);
+  const long double x = Cos(lambda);
   long double alpha = std::atan(static_cast<double>(y / x));
   if (x < 0) alpha = alpha + kPi;
   if (alpha < 0) alpha = alpha + kTwoPi;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "astro/astrproc.h"
+#include "astro/trig.h"
 #include "stars/reduction.h"
 #include "stars/stars.h"
 
@@ -27,9 +28,6 @@ constexpr long double kJDB1950 = 2433282.423;  // epoch B1950.0
 // Starting epoch of the precession in tropical centuries from 1900.
 constexpr long double kT0 = 0.5;
 
-inline long double Sin(long double x) { return std::sin(static_cast<double>(x)); }
-inline long double Cos(long double x) { return std::cos(static_cast<double>(x)); }
-inline long double Tan(long double x) { return std::tan(static_cast<double>(x)); }
 
 // Seconds of arc to radians.
 inline long double ArcsecToRad(long double arcsec) { return arcsec * kInv3600 * kPi * kInv180; }
@@ -97,9 +95,9 @@ void StarPosition(int index, long double year, long double month,
                   long double& declination) {
   using astro::kInv180;
   using astro::kPi;
-  using stars::Cos;
-  using stars::Sin;
-  using stars::Tan;
+  using astro::Cos;
+  using astro::Sin;
+  using astro::Tan;
 
   if (index < 0 || index >= StarCount) {
     // Not a catalogue star: no place.
